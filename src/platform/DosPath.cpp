@@ -1,0 +1,5 @@
+#include "platform/DosPath.h"
+
+// TODO(fs): placeholder.
+DosPath DosPath::parse(const QString&) { return {}; }
+QString DosPath::toString() const { return {}; }

@@ -1,0 +1,4 @@
+#include "platform/FileExists.h"
+
+// TODO(fs): placeholder.
+bool FileExists(const QString&) { return false; }
