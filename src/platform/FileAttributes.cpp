@@ -3,5 +3,6 @@
 // TODO(fs): placeholder.
 namespace FileAttributes {
 std::optional<quint32> read(const QString&) { return std::nullopt; }
-bool carryOver(const QString&, const QString&) { return false; }
+Kept keep(const QString&) { return {}; }
+bool restore(const QString&, const Kept&) { return false; }
 } // namespace FileAttributes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <optional>
 
@@ -20,8 +21,14 @@ constexpr quint32 ReparsePoint = 0x400;
 // hidden and system from the extended attribute user.DOSATTRIB where present.
 std::optional<quint32> read(const QString& hostPath);
 
-// Copies the DOS attributes that a rewrite would lose (FAT attributes, user.DOSATTRIB)
-// from one host file to another. Best effort: returns false when they could not be kept.
-bool carryOver(const QString& fromHostPath, const QString& toHostPath);
+// The DOS attributes that replacing a file by a new one would lose: the real
+// attributes on a FAT mount, the extended attribute user.DOSATTRIB elsewhere.
+struct Kept {
+    std::optional<quint32> fatAttributes;
+    std::optional<QByteArray> dosAttrib;
+};
+Kept keep(const QString& hostPath);
+// Gives a (new) file the kept attributes. Best effort: false when they could not be set.
+bool restore(const QString& hostPath, const Kept& kept);
 
 } // namespace FileAttributes
