@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/Picture.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
-
-#include "platform/Picture.h"
 
 // The file services the windows use, addressed by DOS paths ("C:\WINDOWS\logow.sys").
 // Paths are resolved through the drive map: each component is looked up without
@@ -30,7 +30,8 @@ public:
     // Names of the entries of a folder that match a Windows wildcard pattern, in the
     // order the file system returns them; hidden and system entries included, "." and
     // ".." never. Nothing when the folder cannot be read.
-    static std::optional<QStringList> list(const QString& folder, const QString& pattern = QStringLiteral("*"),
+    static std::optional<QStringList> list(const QString& folder,
+                                           const QString& pattern = QStringLiteral("*"),
                                            ListKind kind = ListKind::FilesAndFolders);
     // Names that a listing with the path as its pattern yields ("C:\WINDOWS\*.SYS",
     // "C:\logo.sys"): files only.

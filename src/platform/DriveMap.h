@@ -5,7 +5,7 @@
 #include <optional>
 
 struct Drive {
-    QChar letter;    // lower case, 'a' to 'z'
+    QChar letter;     // lower case, 'a' to 'z'
     QString hostRoot; // the host folder that is the drive's root
     QString label;    // shown in drive lists as "c: [label]"
 };

@@ -1,4 +1,8 @@
 #include "platform/FileExists.h"
 
-// TODO(fs): placeholder.
-bool FileExists(const QString&) { return false; }
+#include "platform/DosFileSystem.h"
+
+bool FileExists(const QString& path) {
+    const auto names = DosFileSystem::listPattern(path);
+    return names && !names->isEmpty();
+}
