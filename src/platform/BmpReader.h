@@ -5,8 +5,8 @@
 #include <optional>
 
 struct DecodedBmp {
-    QImage image;        // Format_Indexed8 for palettized files, else RGB32 or ARGB32
-    int bitsPerPixel;    // as stored in the file (1, 2, 4, 8, 16, 24, 32)
+    QImage image;         // Format_Indexed8 for palettized files, else RGB32 or ARGB32
+    int bitsPerPixel;     // as stored in the file (1, 2, 4, 8, 16, 24, 32)
     quint32 clrImportant; // biClrImportant, 0 for headers without it
 };
 

@@ -11,7 +11,8 @@ class Picture {
 public:
     Picture() = default;
     // bitsPerPixel 0 means "from the image": 8 for a palettized image, 1 for a
-    // monochrome one, 24 otherwise.
+    // monochrome one, 24 otherwise. A palettized depth too small for the palette
+    // becomes 8; an image without a palette is always 24.
     explicit Picture(QImage image, std::optional<quint32> clrImportant = std::nullopt, int bitsPerPixel = 0);
 
     bool isEmpty() const { return m_image.isNull(); }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Picture.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include "platform/Picture.h"
 
 // Reading and writing pictures as files. Windows bitmaps go through the program's
 // own reader and writer; every other format Qt can read is recognised by content.
