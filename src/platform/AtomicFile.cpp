@@ -1,9 +1,9 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/FileAttributes.h"
+
 #include <QFile>
 #include <QSaveFile>
-
-#include "platform/FileAttributes.h"
 
 namespace {
 

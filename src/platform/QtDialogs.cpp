@@ -39,9 +39,9 @@ QString toQtFilter(const QString& filter) {
 } // namespace
 
 MsgAnswer QtDialogs::messageBox(QWidget* parent, const MessageBoxRequest& request) {
-    QMessageBox box(toQtIcon(request.icon), request.title, request.text,
-                    request.buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    parent);
+    QMessageBox box(
+        toQtIcon(request.icon), request.title, request.text,
+        request.buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     if (request.buttons == MsgButtons::YesNo)
         box.setEscapeButton(QMessageBox::No);
     const int answer = box.exec();
@@ -55,7 +55,8 @@ void QtDialogs::beep() {
 }
 
 std::optional<QString> QtDialogs::openFile(QWidget* parent, const OpenFileRequest& request) {
-    const QString chosen = QFileDialog::getOpenFileName(parent, request.title, QString(), toQtFilter(request.filter));
+    const QString chosen =
+        QFileDialog::getOpenFileName(parent, request.title, QString(), toQtFilter(request.filter));
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/Dialogs.h"
+
 #include <QList>
 #include <QStringList>
-
-#include "platform/Dialogs.h"
 
 // Stands in for the real dialogs while it lives: records every message box, beep
 // and open dialog, and answers with what the test queued (Ok / No / cancel when
