@@ -325,6 +325,7 @@ void frmMain::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    adjustSize(); // the fixed size is only settled by the layout
     const QRect outer = frameGeometry();
     const QSize area = screen->geometry().size();
     move(area.width() / 2 - outer.width() / 2, area.height() / 2 - outer.height() / 2);
