@@ -35,10 +35,12 @@ Form2::Form2(frmMain& main)
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
 
-    // Centred on the main window, from outer sizes.
+    // Centred on the main window, from outer sizes. This window has no frame yet, so
+    // it is taken to get one like the main window's.
     const QRect outer = main.frameGeometry();
-    move(outer.left() + outer.width() / 2 - frameGeometry().width() / 2,
-         outer.top() + outer.height() / 2 - frameGeometry().height() / 2);
+    const QSize ownOuter = size() + (outer.size() - main.geometry().size());
+    move(outer.left() + outer.width() / 2 - ownOuter.width() / 2,
+         outer.top() + outer.height() / 2 - ownOuter.height() / 2);
 }
 
 void Form2::showEvent(QShowEvent* event) {

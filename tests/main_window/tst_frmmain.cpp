@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "MainWindowRun.h"
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 #include "app/Globals.h"
@@ -26,20 +27,12 @@ const QStringList ScreenFiles = {QStringLiteral("logo.sys"), QStringLiteral("WIN
 const QStringList BackupFiles = {QStringLiteral("AltesLogo.sys"), QStringLiteral("WINDOWS/AltesLogow.sys"),
                                  QStringLiteral("WINDOWS/AltesLogos.sys")};
 
-// One run of the program against a private drive C: and settings store; the
-// process's current directory holds the four standard screens.
+// One run of the program; the standard screens are seeds 100 to 103.
 struct Run {
-    TestEnvironment& env;
-    std::unique_ptr<frmMain> window;
-    int ends = 0;
-
-    explicit Run(TestEnvironment& environment) : env(environment) {
-        resetGlobals();
-        window = std::make_unique<frmMain>();
-        window->endProgram = [this] { ++ends; };
-        window->load();
-    }
-    ~Run() { window->close(); }
+    MainWindowRun run;
+    frmMain* window;
+    explicit Run(TestEnvironment& environment) : run(environment), window(&run.window()) {}
+    int ends() const { return run.ends(); }
 };
 
 void writeScreen(TestEnvironment& env, const QString& relative, int seed) {
@@ -79,19 +72,11 @@ private Q_SLOTS:
 private:
     std::unique_ptr<TestEnvironment> m_env;
     std::unique_ptr<ScriptedDialogs> m_dialogs;
-    QString m_programDir;
 };
 
 void TestFrmMain::init() {
     m_env = std::make_unique<TestEnvironment>();
     m_dialogs = std::make_unique<ScriptedDialogs>();
-    m_programDir = m_env->root() + QStringLiteral("/program");
-    QDir().mkpath(m_programDir);
-    const QStringList standard = {QStringLiteral("VanuBoot.bmp"), QStringLiteral("VanuWait.bmp"),
-                                  QStringLiteral("VanuShut.bmp"), QStringLiteral("Roreror.bmp")};
-    for (int i = 0; i < standard.size(); ++i)
-        TestEnvironment::writeFile(m_programDir + u'/' + standard.at(i), Fixtures::screenBmp(100 + i));
-    QDir::setCurrent(m_programDir);
 }
 
 void TestFrmMain::cleanup() {
@@ -192,7 +177,8 @@ void TestFrmMain::userImportsComeBackInOrder() {
                                QStringLiteral("C:\\third.bmp")};
     SettingsStore store;
     for (int i = 0; i < 3; ++i)
-        store.save(QStringLiteral("Recent"), QStringLiteral("RecentFile") + QString::number(7 + i), paths.at(i));
+        store.save(QStringLiteral("Recent"), QStringLiteral("RecentFile") + QString::number(7 + i),
+                   paths.at(i));
     for (int start = 0; start < 2; ++start) {
         Run run(*m_env);
         QCOMPARE(run.window->TV1->nodeCount(), 9);
@@ -212,7 +198,7 @@ void TestFrmMain::userImportsComeBackInOrder() {
 void TestFrmMain::clickingAFileShowsIt() {
     Run run(*m_env);
     run.window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(run.window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(run.window));
     ImageLibrary* tree = run.window->TV1;
     tree->expandAll();
     QTreeWidgetItem* boot = tree->topLevelItem(0)->child(0);
@@ -357,7 +343,7 @@ void TestFrmMain::toolbarDispatchesByKey() {
     window.Toolbar1_ButtonClick(QStringLiteral("delete"));
     window.Toolbar1_ButtonClick(QStringLiteral(""));
     QVERIFY(!window.CurrentPicture->picture().isEmpty());
-    QCOMPARE(run.ends, 0);
+    QCOMPARE(run.ends(), 0);
 
     window.Toolbar1_ButtonClick(QStringLiteral("Delete"));
     QVERIFY(window.CurrentPicture->picture().isEmpty());
@@ -370,7 +356,7 @@ void TestFrmMain::toolbarDispatchesByKey() {
     QCOMPARE(keys, QStringList({QStringLiteral("Open"), QStringLiteral("Save"), QStringLiteral("Delete"),
                                 QStringLiteral("Find"), QStringLiteral("Restore")}));
     window.Toolbar1_ButtonClick(QStringLiteral("Save"));
-    QCOMPARE(run.ends, 1);
+    QCOMPARE(run.ends(), 1);
 }
 
 void TestFrmMain::tilesTheBackground() {
