@@ -1,6 +1,6 @@
-#include <QTest>
-
 #include "platform/Twips.h"
+
+#include <QTest>
 
 class TestTwips : public QObject {
     Q_OBJECT
