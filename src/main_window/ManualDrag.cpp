@@ -1,10 +1,10 @@
 #include "main_window/ManualDrag.h"
 
+#include "main_window/CursorIcon.h"
 #include "main_window/PictureControl.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QPixmap>
 
 ManualDrag::ManualDrag(std::function<PictureControl*(const QPoint&)> controlAt, QObject* parent)
     : QObject(parent), m_controlAt(std::move(controlAt)) {}
@@ -21,13 +21,12 @@ void ManualDrag::begin(PictureControl* source) {
     m_iconConnection = connect(source, &PictureControl::dragIconChanged, this, &ManualDrag::showDragIcon);
 }
 
-// The icon's centre is the hot spot, so the hand sits on the pointer.
 void ManualDrag::showDragIcon() {
     if (!m_source)
         return;
     const QImage& icon = m_source->DragIcon().image();
     QApplication::changeOverrideCursor(icon.isNull() ? QCursor(Qt::DragMoveCursor)
-                                                     : QCursor(QPixmap::fromImage(icon)));
+                                                     : CursorIcon::cursor(icon));
 }
 
 void ManualDrag::moveTo(const QPoint& globalPosition) {

@@ -7,6 +7,7 @@
 #include "images/frmFullSize.h"
 #include "install/Form2.h"
 #include "main_window/ClientArea.h"
+#include "main_window/CursorIcon.h"
 #include "main_window/ImageLibrary.h"
 #include "main_window/ImageList.h"
 #include "main_window/ManualDrag.h"
@@ -54,7 +55,7 @@ PictureNumbers numbersOf(const QString& name) {
 }
 
 Picture iconPicture(const QString& file) {
-    return Picture(QImage(QStringLiteral(":/icons/") + file));
+    return Picture(CursorIcon::load(QStringLiteral(":/icons/") + file));
 }
 
 } // namespace
