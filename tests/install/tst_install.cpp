@@ -64,6 +64,13 @@ private:
     QTimer m_poll;
 };
 
+// Shows a standard screen in the preview and drops it on all three slots.
+void putInEverySlot(frmMain& window, const QString& standardScreen) {
+    window.TV1_NodeClick(standardScreen);
+    for (PictureControl* slot : {window.Startlogo, window.WaitForShutdown, window.Shutdown})
+        slot->setPicture(window.CurrentPicture->picture());
+}
+
 void makeReadOnly(const QString& hostPath) {
     ::chmod(QFile::encodeName(hostPath).constData(), 0444);
 }
@@ -250,9 +257,7 @@ void TestInstall::failedWritesAreReported() {
     writeScreens();
     m_run = std::make_unique<MainWindowRun>(*m_env);
     frmMain& window = m_run->window();
-    window.TV1_NodeClick(QStringLiteral("VanuBoot.bmp"));
-    for (PictureControl* slot : {window.Startlogo, window.WaitForShutdown, window.Shutdown})
-        slot->setPicture(window.CurrentPicture->picture());
+    putInEverySlot(window, QStringLiteral("VanuBoot.bmp"));
     if (failure == QLatin1String("read-only"))
         makeReadOnly(m_env->onDriveC(StartupFile));
     else
@@ -289,9 +294,7 @@ void TestInstall::systemScreensAreBackedUpBeforeTheFirstInstall() {
     m_run = std::make_unique<MainWindowRun>(*m_env);
     frmMain& window = m_run->window();
     QVERIFY(!QFile::exists(m_env->onDriveC(QStringLiteral("AltesLogo.sys"))));
-    window.TV1_NodeClick(QStringLiteral("VanuWait.bmp"));
-    for (PictureControl* slot : {window.Startlogo, window.WaitForShutdown, window.Shutdown})
-        slot->setPicture(window.CurrentPicture->picture());
+    putInEverySlot(window, QStringLiteral("VanuWait.bmp"));
     HintAnswerer hint(HintAnswerer::Answer::Ok);
     install();
 
@@ -308,9 +311,7 @@ void TestInstall::existingBackupsAreNeverTouched() {
     QFile::remove(m_env->onDriveC(QStringLiteral("WINDOWS/AltesLogos.sys")));
     m_run = std::make_unique<MainWindowRun>(*m_env);
     frmMain& window = m_run->window();
-    window.TV1_NodeClick(QStringLiteral("Roreror.bmp"));
-    for (PictureControl* slot : {window.Startlogo, window.WaitForShutdown, window.Shutdown})
-        slot->setPicture(window.CurrentPicture->picture());
+    putInEverySlot(window, QStringLiteral("Roreror.bmp"));
     HintAnswerer hint(HintAnswerer::Answer::Ok);
     install();
 
