@@ -3,6 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "TestEnvironment.h"
 #include "app/Globals.h"
+#include "app/LOGO.h"
 #include "app/SettingsStore.h"
 #include "main_window/ImageLibrary.h"
 #include "main_window/PictureControl.h"
@@ -11,6 +12,9 @@
 #include "platform/PictureFile.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -47,6 +51,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
+    void splashHandsOverOnceAfterItIsShown();
     void firstRun_data();
     void firstRun();
     void laterRunsLeaveBackupsAlone();
@@ -86,6 +91,25 @@ void TestFrmMain::cleanup() {
 }
 
 // ---------------------------------------------------------------- load step
+
+void TestFrmMain::splashHandsOverOnceAfterItIsShown() {
+    auto* splash = new LOGO;
+    QPointer<LOGO> alive = splash;
+    int handOvers = 0;
+    splash->handOver = [&handOvers, splash] {
+        ++handOvers;
+        splash->close();
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint offCentre = splash->geometry().center() - screen.center();
+    QVERIFY(offCentre.manhattanLength() <= 2);
+    QCOMPARE(handOvers, 0);
+    splash->show();
+    QTRY_COMPARE(handOvers, 1);
+    QTRY_VERIFY(alive.isNull()); // closed splashes are released
+    QTest::qWait(20);
+    QCOMPARE(handOvers, 1);
+}
 
 void TestFrmMain::firstRun_data() {
     QTest::addColumn<bool>("startupExists");
