@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev fonts-wine fonts-liberation)
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(xvfb xauth xdotool x11-utils)
+  packages+=(xvfb xauth xdotool x11-utils libxcb1-dev)
 fi
 
 missing=()

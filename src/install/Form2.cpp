@@ -43,10 +43,13 @@ Form2::Form2(frmMain& main)
          outer.top() + outer.height() / 2 - ownOuter.height() / 2);
 }
 
-void Form2::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!m_jobDone)
+// The job starts once the window has been painted, so the user sees the progress.
+void Form2::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (!m_jobStarted) {
+        m_jobStarted = true;
         Timer1->start();
+    }
 }
 
 void Form2::Timer1_Timer() {

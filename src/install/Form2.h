@@ -23,7 +23,7 @@ public:
     QTimer* Timer1;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -38,5 +38,6 @@ private:
     void unload();
 
     frmMain& m_main;
+    bool m_jobStarted = false;
     bool m_jobDone = false;
 };
