@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
-# Configures and builds the project in ./build (Release with debug info).
+# Configures and builds the project in ./build (release with debug info): the
+# targets named as arguments, or everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)"
+targets=()
+for target in "$@"; do
+  targets+=(--target "$target")
+done
+cmake --build build --parallel "$(nproc)" "${targets[@]}"
