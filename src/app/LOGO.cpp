@@ -1,5 +1,6 @@
 #include "app/LOGO.h"
 
+#include "app/Icons.h"
 #include "platform/Fonts.h"
 #include "platform/Twips.h"
 
@@ -37,7 +38,7 @@ LOGO::LOGO(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWi
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(QPixmap(QStringLiteral(":/icons/program.xpm")));
+    Image2->setPixmap(Icons::pixmap(Icon::Program));
     Image2->setGeometry(QRect(Twips::point(240, 120), QSize(32, 32)));
 
     Label1 = whiteLabel(this, QStringLiteral("Label1"), QStringLiteral("Vanu Logo Manager"), Fonts::arial(24),

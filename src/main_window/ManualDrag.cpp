@@ -1,10 +1,26 @@
 #include "main_window/ManualDrag.h"
 
-#include "main_window/CursorIcon.h"
 #include "main_window/PictureControl.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QPixmap>
+#include <QStringList>
+
+namespace {
+
+// The icon as the pointer, at the hot spot it names ("HotSpot" text "x,y"), else
+// at its centre.
+QCursor cursorOf(const QImage& icon) {
+    if (icon.isNull())
+        return QCursor(Qt::DragMoveCursor);
+    const QStringList hotSpot = icon.text(QStringLiteral("HotSpot")).split(u',');
+    if (hotSpot.size() != 2)
+        return QCursor(QPixmap::fromImage(icon));
+    return QCursor(QPixmap::fromImage(icon), hotSpot.at(0).toInt(), hotSpot.at(1).toInt());
+}
+
+} // namespace
 
 ManualDrag::ManualDrag(std::function<PictureControl*(const QPoint&)> controlAt, QObject* parent)
     : QObject(parent), m_controlAt(std::move(controlAt)) {}
@@ -24,9 +40,7 @@ void ManualDrag::begin(PictureControl* source) {
 void ManualDrag::showDragIcon() {
     if (!m_source)
         return;
-    const QImage& icon = m_source->DragIcon().image();
-    QApplication::changeOverrideCursor(icon.isNull() ? QCursor(Qt::DragMoveCursor)
-                                                     : CursorIcon::cursor(icon));
+    QApplication::changeOverrideCursor(cursorOf(m_source->DragIcon().image()));
 }
 
 void ManualDrag::moveTo(const QPoint& globalPosition) {

@@ -1,13 +1,13 @@
 #include "main_window/frmMain.h"
 
 #include "app/Globals.h"
+#include "app/Icons.h"
 #include "app/ScreenFiles.h"
 #include "app/SettingsStore.h"
 #include "help/WinHelp.h"
 #include "images/frmFullSize.h"
 #include "install/Form2.h"
 #include "main_window/ClientArea.h"
-#include "main_window/CursorIcon.h"
 #include "main_window/ImageLibrary.h"
 #include "main_window/ImageList.h"
 #include "main_window/ManualDrag.h"
@@ -54,16 +54,12 @@ PictureNumbers numbersOf(const QString& name) {
     return {4, 6};
 }
 
-Picture iconPicture(const QString& file) {
-    return Picture(CursorIcon::load(QStringLiteral(":/icons/") + file));
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Vanu Logo Manager"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/program.xpm")));
+    setWindowIcon(QIcon(Icons::pixmap(Icon::Program)));
     // Fixed single border with a minimise box and no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -148,11 +144,11 @@ void frmMain::buildControls() {
     Image1 = new PictureHolder(m_client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(Twips::rect(3960, 5280, 384, 384));
-    Image1->setPicture(iconPicture(QStringLiteral("drop.xpm")));
+    Image1->setPicture(Picture(Icons::image(Icon::Drop)));
     Image2 = new PictureHolder(m_client);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(Twips::rect(4440, 5280, 384, 384));
-    Image2->setPicture(iconPicture(QStringLiteral("carry.xpm")));
+    Image2->setPicture(Picture(Icons::image(Icon::Carry)));
 
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));

@@ -1,6 +1,5 @@
 #include "platform/DosPath.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
@@ -16,9 +15,15 @@ bool hasForbiddenCharacter(const QString& text) {
 
 // CON, PRN, AUX, NUL, COM1..9 and LPT1..9 name devices in every folder, also with an extension.
 bool isDeviceName(const QString& component) {
-    static const QRegularExpression device(QStringLiteral("^(con|prn|aux|nul|com[1-9]|lpt[1-9]) *(\\..*)?$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    return device.match(component).hasMatch();
+    QString base = component.section(u'.', 0, 0);
+    while (base.endsWith(u' '))
+        base.chop(1);
+    base = base.toLower();
+    if (base == QLatin1String("con") || base == QLatin1String("prn") || base == QLatin1String("aux") ||
+        base == QLatin1String("nul"))
+        return true;
+    const bool port = base.startsWith(QLatin1String("com")) || base.startsWith(QLatin1String("lpt"));
+    return port && base.size() == 4 && base.at(3) >= u'1' && base.at(3) <= u'9';
 }
 
 bool startsWithDrive(const QString& text) {
