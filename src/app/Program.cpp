@@ -62,6 +62,7 @@ int run(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+    Fonts::prepareInBackground();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vanu Logo Manager"));
     applyLook();

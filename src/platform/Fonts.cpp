@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 #include <QStringList>
+#include <fontconfig/fontconfig.h>
+#include <thread>
 
 namespace {
 
@@ -11,6 +13,10 @@ QString msSansSerifFamily = QStringLiteral("Sans Serif");
 } // namespace
 
 namespace Fonts {
+
+void prepareInBackground() {
+    std::thread([] { FcInit(); }).detach();
+}
 
 void registerFamilies() {
     const int id = QFontDatabase::addApplicationFont(MsSansSerifFile);

@@ -7,6 +7,9 @@
 // layouts assume, so text fits its control whatever DPI the display reports.
 namespace Fonts {
 
+// Starts reading the system's font configuration on a thread of its own, so that it
+// overlaps the connection to the display; the first text drawn needs it.
+void prepareInBackground();
 // Registers Wine's MS Sans Serif and maps "Arial" to its metric twin, Liberation Sans.
 void registerFamilies();
 QFont make(const QString& family, int points, bool bold = false);
