@@ -3,7 +3,7 @@
 # "--test", also those the tests need. Only missing packages are installed.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev fonts-wine fonts-liberation)
+packages=(build-essential cmake qt6-base-dev libfontconfig-dev fonts-wine fonts-liberation)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(xvfb xauth xdotool x11-utils libxcb1-dev)
 fi
