@@ -2,6 +2,7 @@
 
 #include "app/Icons.h"
 #include "platform/Fonts.h"
+#include "platform/StartAfterFirstPaint.h"
 #include "platform/Twips.h"
 
 #include <QGuiApplication>
@@ -51,6 +52,8 @@ LOGO::LOGO(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWi
     Timer1->setInterval(1);
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &LOGO::onTimer1);
+    // The user sees the splash for as long as the main window takes to load.
+    new StartAfterFirstPaint(this, Timer1);
     centreOnScreen();
 }
 
@@ -74,13 +77,6 @@ void LOGO::paintEvent(QPaintEvent*) {
     line(Qt::blue, 0, 0, 0, 3732);
     line(Qt::blue, 4560, 0, 4560, 3732);
     line(Qt::white, 960, 2400, 3600, 2400);
-
-    // The hand-over starts once the splash has been painted, so the user sees it
-    // for as long as the main window takes to load.
-    if (!m_painted) {
-        m_painted = true;
-        Timer1->start();
-    }
 }
 
 void LOGO::onTimer1() {

@@ -27,6 +27,4 @@ protected:
 private:
     void centreOnScreen();
     void onTimer1();
-
-    bool m_painted = false;
 };

@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/DosFileSystem.h"
 #include "platform/FileExists.h"
+#include "platform/StartAfterFirstPaint.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -34,6 +35,8 @@ Form2::Form2(frmMain& main)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1);
     connect(Timer1, &QTimer::timeout, this, &Form2::Timer1_Timer);
+    // The job starts with the window on the screen, so the user sees the progress.
+    new StartAfterFirstPaint(this, Timer1);
 
     // Centred on the main window, from outer sizes. This window has no frame yet, so
     // it is taken to get one like the main window's.
@@ -41,15 +44,6 @@ Form2::Form2(frmMain& main)
     const QSize ownOuter = size() + (outer.size() - main.geometry().size());
     move(outer.left() + outer.width() / 2 - ownOuter.width() / 2,
          outer.top() + outer.height() / 2 - ownOuter.height() / 2);
-}
-
-// The job starts once the window has been painted, so the user sees the progress.
-void Form2::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    if (!m_jobStarted) {
-        m_jobStarted = true;
-        Timer1->start();
-    }
 }
 
 void Form2::Timer1_Timer() {

@@ -23,7 +23,6 @@ public:
     QTimer* Timer1;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -38,6 +37,5 @@ private:
     void unload();
 
     frmMain& m_main;
-    bool m_jobStarted = false;
     bool m_jobDone = false;
 };
