@@ -5,8 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ClientArea::ClientArea(const PictureHolder& tileHolder, QWidget* parent)
-    : QWidget(parent), m_tileHolder(tileHolder) {
+ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setContextMenuPolicy(Qt::NoContextMenu);
 }
@@ -14,7 +13,9 @@ ClientArea::ClientArea(const PictureHolder& tileHolder, QWidget* parent)
 // Columns left to right, each top to bottom, a plain copy of the whole tile each
 // time; tiles that run past the right or bottom edge are cut there.
 void ClientArea::paintEvent(QPaintEvent*) {
-    const QImage& tile = m_tileHolder.picture().image();
+    if (!m_tileHolder)
+        return;
+    const QImage& tile = m_tileHolder->picture().image();
     const int w = tile.width();
     const int h = tile.height();
     if (w <= 0 || h <= 0)

@@ -9,7 +9,9 @@ class PictureHolder;
 class ClientArea : public QWidget {
     Q_OBJECT
 public:
-    ClientArea(const PictureHolder& tileHolder, QWidget* parent);
+    explicit ClientArea(QWidget* parent);
+    // The holder whose picture is tiled over the area.
+    void setTileHolder(const PictureHolder* holder) { m_tileHolder = holder; }
 
 Q_SIGNALS:
     void bareMouseMove();
@@ -24,5 +26,5 @@ protected:
 private:
     bool isBare(const QPointF& position) const;
 
-    const PictureHolder& m_tileHolder;
+    const PictureHolder* m_tileHolder = nullptr;
 };

@@ -65,9 +65,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     endProgram = [] { QCoreApplication::quit(); };
 
-    Bild = new PictureHolder(this);
-    Bild->setObjectName(QStringLiteral("Bild"));
-    m_client = new ClientArea(*Bild, this);
+    m_client = new ClientArea(this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
     m_client->setFixedSize(Twips::size(7944, 6384));
     QPalette grey = m_client->palette();
@@ -75,8 +73,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     m_client->setPalette(grey);
     m_client->setAutoFillBackground(true);
     setCentralWidget(m_client);
-    Bild->setParent(m_client);
+    Bild = new PictureHolder(m_client);
+    Bild->setObjectName(QStringLiteral("Bild"));
     Bild->setGeometry(Twips::rect(6120, 1320, 252, 372));
+    m_client->setTileHolder(Bild);
 
     buildControls();
     buildMenus();
