@@ -324,11 +324,11 @@ void TestSlots::tipFollowsTheCurrentImage() {
     pointer.moveTo(window.TV1);
     window.TV1_NodeClick(QStringLiteral("Roreror.bmp"));
     QTRY_COMPARE_WITH_TIMEOUT(window.StatusBar1->currentMessage(),
-                              QStringLiteral("CurrentImage[Roreror.bmp]"), 700);
+                              QStringLiteral("CurrentImage[Roreror.bmp]"), 1000);
     // Text put there by anything else is replaced again within a tick.
     window.StatusBar1->showMessage(QStringLiteral("something else"));
     QTRY_COMPARE_WITH_TIMEOUT(window.StatusBar1->currentMessage(),
-                              QStringLiteral("CurrentImage[Roreror.bmp]"), 700);
+                              QStringLiteral("CurrentImage[Roreror.bmp]"), 1000);
 }
 
 void TestSlots::bareWindowStopsTheTip() {
